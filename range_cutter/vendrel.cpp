@@ -52,6 +52,7 @@ int run(int argc, char** argv, const Console& con) {
       got = read_up_to(files.in, buffer.get(), want);
       if (got < want) {
         read_ok = std::ferror(files.in) == 0;
+        if (!read_ok) break;
         at_end = true;
       }
     }
