@@ -1,26 +1,31 @@
 #include "swaps.hpp"
 
-#include <cstring>
+#include <bit>
+
+#include "le_bytes.hpp"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 namespace neo::swaps {
+namespace {
+
+constexpr std::uint64_t byte_reversed(std::uint64_t v) {
+  v = (v >> 8 & 0x00FF00FF00FF00FFull) | (v & 0x00FF00FF00FF00FFull) << 8;
+  v = (v >> 16 & 0x0000FFFF0000FFFFull) | (v & 0x0000FFFF0000FFFFull) << 16;
+  return v >> 32 | v << 32;
+}
+
+}  // namespace
 
 void reverse_nibbles(const std::uint8_t* in, std::uint8_t* out, std::size_t groups) {
-  // out[k] is in[3 - k] with its nibbles exchanged; done on 8 bytes at a time,
-  // the bytes assembled explicitly so the host's byte order plays no part.
+  // out[k] is in[3 - k] with its nibbles exchanged, two groups a 64-bit word:
+  // reversing all eight bytes and swapping the halves reverses each group.
   std::size_t g = 0;
   for (; g + 2 <= groups; g += 2) {
-    const std::uint8_t* p = in + 4 * g;
-    const std::uint64_t v = std::uint64_t{p[3]} | std::uint64_t{p[2]} << 8 |
-                            std::uint64_t{p[1]} << 16 | std::uint64_t{p[0]} << 24 |
-                            std::uint64_t{p[7]} << 32 | std::uint64_t{p[6]} << 40 |
-                            std::uint64_t{p[5]} << 48 | std::uint64_t{p[4]} << 56;
-    const std::uint64_t w = (v >> 4 & 0x0F0F0F0F0F0F0F0Full) | (v & 0x0F0F0F0F0F0F0F0Full) << 4;
-    std::uint8_t* q = out + 4 * g;
-    for (int i = 0; i < 8; ++i) q[i] = static_cast<std::uint8_t>(w >> (8 * i));
+    const std::uint64_t v = std::rotl(byte_reversed(load_le64(in + 4 * g)), 32);
+    store_le64(out + 4 * g, (v >> 4 & 0x0F0F0F0F0F0F0F0Full) | (v & 0x0F0F0F0F0F0F0F0Full) << 4);
   }
   for (; g < groups; ++g) {
     const std::uint8_t* p = in + 4 * g;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "file_pair.hpp"
@@ -18,7 +19,8 @@ namespace neo::pellimar {
 namespace {
 
 constexpr UsageText kUsage{nullptr, msg::kPellimarUsage, msg::kPellimarExample};
-constexpr std::size_t kChunk = std::size_t{64} << 10;
+// Split bytes are gathered in a chunk and written in one call each.
+constexpr std::size_t kChunk = std::size_t{1} << 20;
 
 class Run {
  public:
@@ -98,7 +100,8 @@ class Run {
     std::FILE* out = streams_.open_write(name.c_str());
     if (out == nullptr) return fail(msg::kCreateError, name.c_str());
 
-    std::uint8_t chunk[kChunk];
+    if (!chunk_) chunk_ = std::make_unique<std::uint8_t[]>(kChunk);
+    std::uint8_t* chunk = chunk_.get();
     bool ok = true;
     for (std::uint64_t done = 0; ok && done < plan.count;) {
       const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, plan.count - done));
@@ -122,6 +125,7 @@ class Run {
   std::FILE* tiles_ = nullptr;
   std::uint32_t length_ = 0;
   const std::uint8_t* image_ = nullptr;
+  std::unique_ptr<std::uint8_t[]> chunk_;
 };
 
 }  // namespace

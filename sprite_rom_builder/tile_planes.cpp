@@ -1,47 +1,32 @@
 #include "tile_planes.hpp"
 
-#include <array>
 #include <cstring>
+
+#include "le_bytes.hpp"
 
 namespace neo::sprites {
 namespace {
 
-// Within a half, the four bytes of a row hold pixel bits 0, 2, 1, 3.
-constexpr int kBitOfLane[4] = {0, 2, 1, 3};
-
-// For one packed byte (two pixels) at row byte 0: its bits spread into the
-// four plane bytes, the low pixel at bit 0 and the high pixel at bit 1 of
-// each. Row byte k is the same pattern shifted left by 2k.
-constexpr std::array<std::uint32_t, 256> make_spread_table() {
-  std::array<std::uint32_t, 256> table{};
-  for (unsigned v = 0; v < 256; ++v) {
-    std::uint32_t word = 0;
-    for (unsigned lane = 0; lane < 4; ++lane) {
-      const int bit = kBitOfLane[lane];
-      word |= ((v >> bit) & 1u) << (8 * lane);
-      word |= ((v >> (4 + bit)) & 1u) << (8 * lane + 1);
-    }
-    table[v] = word;
-  }
-  return table;
+// A row is one 64-bit little-endian word of 16 nibbles: pixels 0-7 in the low
+// half, 8-15 in the high half. Bits at a stride of 4 in each half are packed
+// into that half's low byte in three steps, so one pass gives a bit plane of
+// both halves at once.
+inline std::uint64_t plane_of(std::uint64_t row, int bit) {
+  std::uint64_t x = (row >> bit) & 0x1111111111111111ull;
+  x = (x | x >> 3) & 0x0303030303030303ull;
+  x = (x | x >> 6) & 0x000F000F000F000Full;
+  return (x | x >> 12) & 0x000000FF000000FFull;
 }
 
-constexpr std::array<std::uint32_t, 256> kSpread = make_spread_table();
-
-inline void planar_row(const std::uint8_t* in4, std::uint8_t* out4) {
-  const std::uint32_t w = kSpread[in4[0]] | kSpread[in4[1]] << 2 | kSpread[in4[2]] << 4 |
-                          kSpread[in4[3]] << 6;
-  out4[0] = static_cast<std::uint8_t>(w);
-  out4[1] = static_cast<std::uint8_t>(w >> 8);
-  out4[2] = static_cast<std::uint8_t>(w >> 16);
-  out4[3] = static_cast<std::uint8_t>(w >> 24);
-}
-
-// Pixels 0-7 of each row go to the second half, pixels 8-15 to the first.
+// Within a half the four bytes of a row hold pixel bits 0, 2, 1, 3; pixels
+// 0-7 go to the second half, pixels 8-15 to the first.
 inline void planar_tile(const std::uint8_t* in, std::uint8_t* out) {
   for (std::size_t r = 0; r < 16; ++r) {
-    planar_row(in + 8 * r, out + 64 + 4 * r);
-    planar_row(in + 8 * r + 4, out + 4 * r);
+    const std::uint64_t row = load_le64(in + 8 * r);
+    const std::uint64_t bytes = plane_of(row, 0) | plane_of(row, 2) << 8 |
+                                plane_of(row, 1) << 16 | plane_of(row, 3) << 24;
+    store_le32(out + 64 + 4 * r, static_cast<std::uint32_t>(bytes));
+    store_le32(out + 4 * r, static_cast<std::uint32_t>(bytes >> 32));
   }
 }
 
