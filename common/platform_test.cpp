@@ -66,3 +66,14 @@ TEST(Platform, ZeroedBufferSmallAndLarge) {
 
 }  // namespace
 }  // namespace neo::platform
+
+namespace neo::platform {
+namespace {
+
+TEST(Platform, ZeroedBufferReportsFailure) {
+  ZeroedBuffer b(std::size_t{1} << 62);  // no host maps this much
+  EXPECT_FALSE(b.ok());
+}
+
+}  // namespace
+}  // namespace neo::platform

@@ -239,3 +239,23 @@ posix_case_pipe_cannot_be_measured() {
   expect_status 1
   expect_out $'File fifo cannot be measured: it is not a seekable file.\n'
 }
+
+posix_case_file_shorter_than_measured_is_a_read_error() {
+  # A sysfs file reports a length of a whole page but reads much less.
+  local f=/sys/devices/system/cpu/online
+  [ -r $f ] || fail "$f is needed for this case"
+  answers '-1'
+  tool pellimar $f
+  expect_status 1
+  expect_out "File $f read error.
+"
+}
+
+case_two_gib_file_is_too_large() {
+  truncate -s 2147483648 huge.swp || fail "cannot make a sparse file"
+  answers '0 0 1 a.bin -1'
+  tool pellimar huge.swp
+  expect_status 1
+  expect_out $'File huge.swp is too large: 2 GiB or more.\n'
+  expect_absent a.bin
+}
