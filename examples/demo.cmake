@@ -28,3 +28,11 @@ step(COMMAND ${VENDREL} sample_game_m68k sample-p1.bin 0 100000)
 step(COMMAND ${VENDREL} sample_game_m68k sample-p2.bin 100000 80000)
 
 message(STATUS "demo: ROM files in ${OUT}: sample-c1.bin sample-c2.bin sample-s1.bin sample-p1.bin sample-p2.bin")
+
+# Pictures of the sample ROMs: upright, unmirrored tiles in order show the
+# conversions are right.
+if(TILEVIEW)
+  step(COMMAND ${TILEVIEW} --sprites sample-c1.bin sample-c2.bin -o sprites.png)
+  step(COMMAND ${TILEVIEW} --fix sample-s1.bin -o fix.png)
+  message(STATUS "demo: pictures of them in ${OUT}: sprites.png fix.png")
+endif()
