@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace neo::platform {
@@ -11,8 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A folder of each test's own: CTest runs the tests side by side, and
+// Windows cannot remove a folder while another test holds a file in it open.
 struct Scratch {
-  Scratch() : dir(fs::temp_directory_path() / "neo-platform-test") {
+  Scratch()
+      : dir(fs::temp_directory_path() /
+            ("neo-platform-test-" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+             std::to_string(std::random_device{}()))) {
     fs::remove_all(dir);
     fs::create_directories(dir / "sub");
   }

@@ -25,6 +25,10 @@ tool() {
   # shellcheck disable=SC2086  # the emulator prefix is meant to split into words
   $TOOL_EMULATOR "$path" "$@" <"$input" >"$CAPTURE/out.raw" 2>"$CAPTURE/err.raw"
   STATUS=$?
+  # Under the sanitizer build a report fails the case, whatever it expects.
+  if grep -qE 'SUMMARY: [A-Za-z]+Sanitizer|runtime error: ' "$CAPTURE/err.raw"; then
+    fail "$name reported: $(cat "$CAPTURE/err.raw")"
+  fi
   # A Windows build prints text lines with CR LF; the text is what counts.
   tr -d '\r' <"$CAPTURE/out.raw" >"$CAPTURE/out"
   tr -d '\r' <"$CAPTURE/err.raw" >"$CAPTURE/err"
@@ -102,6 +106,14 @@ expect_size() {
   local size
   size=$(wc -c <"$1" | tr -d ' ')
   [ "$size" = "$2" ] || fail "$1 is $size bytes, expected $2"
+}
+
+# expect_only NAME...: the work folder holds these and nothing else.
+expect_only() {
+  local got want
+  got=$(ls -A | LC_ALL=C sort)
+  want=$(printf '%s\n' "$@" | LC_ALL=C sort)
+  [ "$got" = "$want" ] || fail "the folder holds [$(tr '\n' ' ' <<<"$got")], expected [$*]"
 }
 
 expect_absent() { [ ! -e "$1" ] || fail "$1 exists but must not"; }
