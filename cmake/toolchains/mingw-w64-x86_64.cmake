@@ -21,10 +21,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # A Wine prefix of the build's own, so every run starts from the same state;
-# Mono and Gecko are never offered (console programs need neither).
+# Mono and Gecko are never offered (console programs need neither). Programs
+# start through wine-run.sh, which keeps one Wine server up across the runs.
 find_program(NEOROM_ENV env REQUIRED)
+find_program(NEOROM_SH sh REQUIRED)
 find_program(NEOROM_WINE NAMES wine wine64 PATHS /usr/lib/wine REQUIRED)
+find_program(NEOROM_WINESERVER NAMES wineserver wineserver64 PATHS /usr/lib/wine REQUIRED)
 set(NEOROM_WINEPREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 set(CMAKE_CROSSCOMPILING_EMULATOR
   ${NEOROM_ENV} WINEPREFIX=${NEOROM_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-  ${NEOROM_WINE})
+  ${NEOROM_SH} ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${NEOROM_WINESERVER} ${NEOROM_WINE})
